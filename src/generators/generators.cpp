@@ -1,0 +1,2 @@
+// Placeholder so the library builds before its first real source lands.
+namespace laserpic {}

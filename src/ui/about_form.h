@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/figure_model.h"
+
+namespace laserpic::ui {
+
+class TAboutForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TAboutForm(model::FigureModel& model, QWidget* parent = nullptr);
+
+ private:
+  model::FigureModel& mModel;
+};
+
+}  // namespace laserpic::ui

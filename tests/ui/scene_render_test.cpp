@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+
+#include "ui/scene_render.h"
