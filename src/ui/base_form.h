@@ -246,6 +246,10 @@ class TBaseForm : public QWidget {
   // The hot-point scatter uses an unseeded generator, as the original did.
   std::minstd_rand mScatter;
 
+  // ---- State of the generators (base_generators.cpp). ----
+
+  // ---- State of point editing (base_editing.cpp). ----
+
   // ---- State of the file commands (base_file.cpp). ----
   QString mOpenDialogFileName;
   QString mSaveDialogFileName = QStringLiteral("Pic001");
