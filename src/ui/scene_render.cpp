@@ -1,73 +1,123 @@
 #include "scene_render.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <algorithm>
+#include <cstdlib>
 
 namespace laserpic::ui {
 namespace {
 
-const QColor kGrey(128, 128, 128);
-const QColor kWhite(255, 255, 255);
-const QColor kBlue(0, 0, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kLime(0, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kCream(255, 251, 240);
-const QColor kBlack(0, 0, 0);
+// The drawing area is drawn pixel by pixel like the original platform's
+// pens: a line covers its start pixel but not its end pixel, a line of zero
+// length draws nothing, and a filled rectangle excludes its right and bottom
+// edges. QPainter differs on all three, which shows on stacked marks.
+constexpr QRgb kGrey = qRgb(128, 128, 128);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kYellow = qRgb(255, 255, 0);
+constexpr QRgb kLime = qRgb(0, 255, 0);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kCream = qRgb(255, 251, 240);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
 
-void drawGrid(QPainter& p) {
-  p.setPen(QPen(kGrey, 1, Qt::SolidLine));
+class Canvas {
+ public:
+  explicit Canvas(QImage& image)
+      : mBits(reinterpret_cast<QRgb*>(image.bits())),
+        mStride(image.bytesPerLine() / 4),
+        mWidth(image.width()),
+        mHeight(image.height()) {}
+
+  void plot(int x, int y, QRgb c) {
+    if (x >= 0 && y >= 0 && x < mWidth && y < mHeight) mBits[y * mStride + x] = c;
+  }
+
+  void fill(int left, int top, int right, int bottom, QRgb c) {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, mWidth);
+    bottom = std::min(bottom, mHeight);
+    for (int y = top; y < bottom; ++y) std::fill(mBits + y * mStride + left, mBits + y * mStride + right, c);
+  }
+
+  // Bresenham from a to b, b itself excluded. With a dash, pixels alternate
+  // between the pen colour and the gap colour, continuing across calls.
+  void line(QPoint a, QPoint b, QRgb c, const QRgb* gap = nullptr) {
+    int x = a.x(), y = a.y();
+    const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
+    const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
+    int err = dx + dy;
+    while (x != b.x() || y != b.y()) {
+      plot(x, y, gap && (mDash++ & 1) ? *gap : c);
+      const int e2 = 2 * err;
+      if (e2 >= dy) {
+        err += dy;
+        x += sx;
+      }
+      if (e2 <= dx) {
+        err += dx;
+        y += sy;
+      }
+    }
+  }
+
+ private:
+  QRgb* mBits;
+  int mStride;
+  int mWidth;
+  int mHeight;
+  unsigned mDash = 0;
+};
+
+void drawGrid(Canvas& c) {
   const int w = kDrawAreaSize;
   const int h = kDrawAreaSize;
-  const int c = (kDrawAreaSize - 2) / 2;
-  p.drawLine(0, c, w - 2, c);
-  p.drawLine(c, 0, c, h - 2);
-  for (int y = 16; y <= 512; y += 16) p.drawLine(0, y, w - 2, y);
-  for (int x = 16; x <= 528; x += 16) p.drawLine(x, 0, x, h - 2);
+  const int mid = (kDrawAreaSize - 2) / 2;
+  c.line({0, mid}, {w - 2, mid}, kGrey);
+  c.line({mid, 0}, {mid, h - 2}, kGrey);
+  for (int y = 16; y <= 512; y += 16) c.line({0, y}, {w - 2, y}, kGrey);
+  for (int x = 16; x <= 528; x += 16) c.line({x, 0}, {x, h - 2}, kGrey);
 }
 
-void drawBorder(QPainter& p) {
-  p.setPen(QPen(kWhite, 2, Qt::SolidLine));
-  const QPoint outer[] = {{0, 0}, {0, 510}, {510, 510}, {510, 0}, {0, 0}};
-  const QPoint inner[] = {{1, 1}, {1, 511}, {511, 511}, {511, 1}, {1, 1}};
-  p.drawPolyline(outer, 5);
-  p.drawPolyline(inner, 5);
+// Two square outlines with a 2-pixel pen at 0..510 and 1..511: together they
+// cover columns and rows 0..1 and 509..511.
+void drawBorder(Canvas& c) {
+  const int n = kDrawAreaSize;
+  c.fill(0, 0, n, 2, kWhite);
+  c.fill(0, n - 3, n, n, kWhite);
+  c.fill(0, 0, 2, n, kWhite);
+  c.fill(n - 3, 0, n, n, kWhite);
 }
 
-void fillMark(QPainter& p, int x, int y, int half, const QColor& color) {
-  p.fillRect(x - half, y - half, 2 * half, 2 * half, color);
+void fillMark(Canvas& c, QPoint p, int half, QRgb color) {
+  c.fill(p.x() - half, p.y() - half, p.x() + half, p.y() + half, color);
 }
 
-void drawPath(QPainter& p, const model::FigureModel& m, const SceneOptions& o) {
+QPoint drawAreaPoint(const model::FigureModel& m, int i) { return {2 * m.PicX[i], 2 * m.PicY[i]}; }
+
+void drawPath(Canvas& c, const model::FigureModel& m, const SceneOptions& o) {
   const auto& st = m.State;
   const int last = o.half128 ? 127 : 255;
-  p.setPen(QPen(st.AreaMode ? kYellow : kBlue, 1, Qt::SolidLine));
-  QPoint prev(2 * m.PicX[0], 2 * m.PicY[0]);
-  fillMark(p, prev.x(), prev.y(), 4, kLime);
+  const QRgb pen = st.AreaMode ? kYellow : kBlue;
+  QPoint prev = drawAreaPoint(m, 0);
+  fillMark(c, prev, 4, kLime);
   for (int i = 1; i <= last; ++i) {
-    const QPoint pt(2 * m.PicX[i], 2 * m.PicY[i]);
+    const QPoint pt = drawAreaPoint(m, i);
     const bool blue = i == st.CurrentPoint || st.AreaMode;
-    p.drawLine(prev, pt);
-    fillMark(p, pt.x(), pt.y(), 2, blue ? kBlue : kRed);
+    c.line(prev, pt, pen);
+    fillMark(c, pt, 2, blue ? kBlue : kRed);
     prev = pt;
   }
-  fillMark(p, prev.x(), prev.y(), 4, kYellow);
-  if (!o.half128) p.drawLine(prev, QPoint(2 * m.PicX[0], 2 * m.PicY[0]));
+  fillMark(c, prev, 4, kYellow);
+  if (!o.half128) c.line(prev, drawAreaPoint(m, 0), pen);
 }
 
-void drawAreaRectangle(QPainter& p, const model::EditState& st) {
-  QPen pen(kCream, 1);
-  pen.setDashPattern({1, 1});
-  p.setPen(pen);
-  p.setBackgroundMode(Qt::OpaqueMode);
-  p.setBackground(kBlack);
+void drawAreaRectangle(Canvas& c, const model::EditState& st) {
   const QPoint corners[] = {{2 * st.AreaLeft, 2 * st.AreaTop},
                             {2 * st.AreaRight, 2 * st.AreaTop},
                             {2 * st.AreaRight, 2 * st.AreaBottom},
-                            {2 * st.AreaLeft, 2 * st.AreaBottom},
-                            {2 * st.AreaLeft, 2 * st.AreaTop}};
-  p.drawPolyline(corners, 5);
-  p.setBackgroundMode(Qt::TransparentMode);
+                            {2 * st.AreaLeft, 2 * st.AreaBottom}};
+  for (int k = 0; k < 4; ++k) c.line(corners[k], corners[(k + 1) % 4], kCream, &kBlack);
 }
 
 }  // namespace
@@ -76,30 +126,38 @@ bool isHotPoint(const model::FigureModel& m, int i) {
   return i > 0 && m.PicX[i] == m.PicX[i - 1] && m.PicY[i] == m.PicY[i - 1];
 }
 
+QPoint hotPointPosition(int x, int y, int r, int s) {
+  x += r - 4;
+  y += s - 4;
+  return {x <= 0 ? 1 : x, y <= 0 ? 1 : y};
+}
+
 void drawDrawArea(QImage& image, const model::FigureModel& m, const SceneOptions& options) {
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  if (options.grid) drawGrid(p);
-  drawBorder(p);
-  drawPath(p, m, options);
-  if (m.State.AreaMode) drawAreaRectangle(p, m.State);
+  Canvas c(image);
+  if (options.grid) drawGrid(c);
+  drawBorder(c);
+  drawPath(c, m, options);
+  if (m.State.AreaMode) drawAreaRectangle(c, m.State);
 }
 
 void drawPreview(QImage& image, const model::FigureModel& m, const SceneOptions& options,
                  std::minstd_rand& scatter) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, false);
-  const QPen lime(kLime, 2, Qt::SolidLine);
-  const QPen yellow(kYellow, 2, Qt::SolidLine);
+  // The preview's 2-pixel pen draws a spot even for a line of zero length,
+  // so the centred figure shows as one lime dot; QPainter does the same.
+  const QPen lime(QColor(kLime), 2, Qt::SolidLine);
+  const QPen yellow(QColor(kYellow), 2, Qt::SolidLine);
   QPoint pen(m.PicX[0], m.PicY[0]);
   for (int i = 1; i < model::kPointCount; ++i) {
     int x = m.PicX[i];
     int y = m.PicY[i];
     if (options.hotPoint && isHotPoint(m, i)) {
-      x += static_cast<int>(scatter() % 8) - 4;
-      y += static_cast<int>(scatter() % 8) - 4;
-      if (x <= 0) x = 1;
-      if (y <= 0) y = 1;
+      const int r = static_cast<int>(scatter() % 8);
+      const int s = static_cast<int>(scatter() % 8);
+      const QPoint shifted = hotPointPosition(x, y, r, s);
+      x = shifted.x();
+      y = shifted.y();
     }
     p.setPen(options.hotColor ? yellow : lime);
     p.drawLine(pen, QPoint(x, y));

@@ -23,6 +23,10 @@ constexpr int kPreviewSize = 256;
 // True when point i dwells on the spot of point i - 1. Point 0 never does.
 bool isHotPoint(const model::FigureModel& m, int i);
 
+// Where the preview draws a hot point displaced by the random r and s (0..7):
+// never at 0 or less, with no upper limit (drawing is clipped).
+QPoint hotPointPosition(int x, int y, int r, int s);
+
 // Draw the scene over what the images already hold; the caller clears them
 // first for a full redraw. Drawing is aliased so pixels land exactly.
 void drawDrawArea(QImage& image, const model::FigureModel& m, const SceneOptions& options);
