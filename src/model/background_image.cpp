@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
+#include <QtEndian>
 
 #include <sys/resource.h>
 
@@ -31,6 +32,26 @@ QString failureText(const QString& path, const QString& reason) {
 
 BackgroundResult failed(const QString& path, const QString& reason) { return {QImage(), failureText(path, reason)}; }
 
+// Qt decodes a cut-off uncompressed bitmap without complaint, filling the
+// missing rows; the header says how many bytes the pixels need.
+bool bitmapIsComplete(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(34);
+  if (head.size() < 34) return false;
+  const auto* d = reinterpret_cast<const uchar*>(head.constData());
+  const quint32 headerSize = qFromLittleEndian<quint32>(d + 14);
+  if (headerSize < 40) return true;  // old core headers: left to the decoder
+  const quint32 offset = qFromLittleEndian<quint32>(d + 10);
+  const qint64 width = qFromLittleEndian<qint32>(d + 18);
+  const qint64 height = qFromLittleEndian<qint32>(d + 22);
+  const quint16 bits = qFromLittleEndian<quint16>(d + 28);
+  const quint32 compression = qFromLittleEndian<quint32>(d + 30);
+  if (compression != 0 && compression != 3) return true;  // run-length data has no fixed size
+  const qint64 stride = (width * bits + 31) / 32 * 4;
+  return file.size() >= qint64(offset) + stride * qAbs(height);
+}
+
 BackgroundResult decodeRaster(const QString& path, const QByteArray& format) {
   QImageReader reader(path, format);
   // The extension decides: a .bmp holding anything else is refused.
@@ -42,6 +63,7 @@ BackgroundResult decodeRaster(const QString& path, const QByteArray& format) {
   if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
                          qint64(size.width()) * size.height() > kMaxPicturePixels))
     return failed(path, QStringLiteral("the picture is too large (%1 by %2)").arg(size.width()).arg(size.height()));
+  if (format == "bmp" && !bitmapIsComplete(path)) return failed(path, QStringLiteral("the bitmap is cut off"));
   QImage image = reader.read();
   if (image.isNull()) return failed(path, reader.errorString());
   return {image, {}};

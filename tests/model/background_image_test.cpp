@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "fixtures/metafiles.h"
+#include "model/background_image.h"
+#include "model/raster_reply.h"
+
+using namespace laserpic;
+using model::BackgroundResult;
+
+namespace {
+
+QByteArray encoded(const QImage& image, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, format);
+  return bytes;
+}
+
+// A 40 by 30 picture, red on the left half and blue on the right.
+QImage twoColours() {
+  QImage image(40, 30, QImage::Format_RGB32);
+  image.fill(Qt::blue);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 20; ++x) image.setPixel(x, y, qRgb(255, 0, 0));
+  return image;
+}
+
+class BackgroundImageTest : public ::testing::Test {
+ protected:
+  QString write(const QString& name, const QByteArray& bytes) {
+    const QString path = mDir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+  }
+  QString script(const QString& name, const QByteArray& body) {
+    const QString path = write(name, "#!/bin/sh\n" + body + "\n");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return path;
+  }
+  QTemporaryDir mDir;
+};
+
+bool nearlyRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; }
+
+}  // namespace
+
+TEST_F(BackgroundImageTest, EveryFormatLoads) {
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QSize size;  // empty: any size
+  } cases[] = {
+      {"pic.bmp", encoded(twoColours(), "bmp"), {40, 30}},
+      {"pic.ico", encoded(twoColours(), "ico"), {40, 30}},
+      {"pic.jpg", encoded(twoColours(), "jpeg"), {40, 30}},
+      {"PIC.JPEG", encoded(twoColours(), "jpeg"), {40, 30}},
+      {"pic.wmf", fixtures::wmfRectangle(), {}},
+      {"pic.emf", fixtures::emfRectangle(), {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const BackgroundResult r = model::loadBackgroundImage(write(c.name, c.bytes));
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    if (!c.size.isEmpty()) {
+      EXPECT_EQ(r.image.size(), c.size);
+      EXPECT_TRUE(nearlyRed(r.image.pixel(5, 15)));
+      EXPECT_EQ(qBlue(r.image.pixel(35, 15)) > 200, true);
+    } else {
+      EXPECT_LE(r.image.width(), model::kMaxRasterSide);
+      EXPECT_LE(r.image.height(), model::kMaxRasterSide);
+      EXPECT_TRUE(nearlyRed(r.image.pixel(r.image.width() / 2, r.image.height() / 2)));
+    }
+  }
+}
+
+TEST_F(BackgroundImageTest, DamagedFilesGiveAnErrorNamingTheFile) {
+  QByteArray jpeg = encoded(twoColours(), "jpeg");
+  for (int i = 4; i < 160 && i < jpeg.size(); ++i) jpeg[i] = char(0x5A);  // header smashed
+  const QByteArray bmp = encoded(twoColours(), "bmp");
+  QByteArray wmfCut = fixtures::wmfRectangle();
+  wmfCut.chop(10);  // the last records run past the end
+  QByteArray emfBadRecord = fixtures::emfRectangle();
+  emfBadRecord[108 + 4] = char(0xF0);  // first record claims to be huge
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } cases[] = {
+      {"damaged.jpg", jpeg},
+      {"truncated.bmp", bmp.left(bmp.size() / 2)},
+      {"header.bmp", bmp.left(20)},
+      {"png-inside.bmp", encoded(twoColours(), "png")},
+      {"jpeg-inside.ico", encoded(twoColours(), "jpeg")},
+      {"empty.jpg", QByteArray()},
+      {"cut.wmf", wmfCut},
+      {"garbage.wmf", QByteArray(300, 'x')},
+      {"header-only.emf", fixtures::emfHeaderOnly()},
+      {"bad-record.emf", emfBadRecord},
+      {"picture.gif", encoded(twoColours(), "png")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const BackgroundResult r = model::loadBackgroundImage(write(c.name, c.bytes));
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.error.contains(c.name)) << r.error.toStdString();
+  }
+  EXPECT_FALSE(model::loadBackgroundImage(mDir.filePath("missing.bmp")).ok());
+}
+
+TEST_F(BackgroundImageTest, OversizedPictureIsRefusedFromItsHeader) {
+  // A BMP header announcing 20000 by 20000 pixels, with no pixels behind it.
+  QByteArray bmp = encoded(QImage(1, 1, QImage::Format_RGB32), "bmp");
+  bmp.replace(18, 4, QByteArray("\x20\x4E\0\0", 4));
+  bmp.replace(22, 4, QByteArray("\x20\x4E\0\0", 4));
+  const BackgroundResult r = model::loadBackgroundImage(write("huge.bmp", bmp));
+  EXPECT_FALSE(r.ok());
+  EXPECT_TRUE(r.error.contains("huge.bmp")) << r.error.toStdString();
+}
+
+// Stand-ins for the helper that misbehave in every way the editor must survive.
+TEST_F(BackgroundImageTest, MisbehavingHelperIsAnErrorNotACrash) {
+  const QString marker = mDir.filePath("written-by-helper");
+  const struct {
+    const char* name;
+    QByteArray body;
+    const char* expected;
+  } cases[] = {
+      {"crash", "kill -SEGV $$", "stopped"},
+      {"hang", "exec sleep 30", "too long"},
+      {"spin", "while :; do :; done", "stopped"},
+      {"flood", "exec head -c 9000000 /dev/zero", "too much"},
+      {"garbage", "cat > /dev/null; echo nonsense-nonsense-nonsense", "no image header"},
+      {"silent", "cat > /dev/null", "too short"},
+      {"refuses", "echo 'laserpic-metafile: not an enhanced metafile' >&2; exit 1", "not an enhanced metafile"},
+      {"writes-file", QByteArray("echo data > ") + marker.toUtf8() + "; exit 0", "stopped"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    model::MetafileHelperOptions options;
+    options.program = script(c.name, c.body);
+    options.timeoutMs = 1500;
+    options.cpuSeconds = 1;
+    QElapsedTimer clock;
+    clock.start();
+    const BackgroundResult r = model::runMetafileHelper(fixtures::emfRectangle(), "emf", options);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.error.contains(c.expected)) << r.error.toStdString();
+    EXPECT_LT(clock.elapsed(), 6000);
+  }
+  // The helper may not write files at all.
+  EXPECT_EQ(QFile(marker).size(), 0);
+}
+
+TEST_F(BackgroundImageTest, HelperWithoutMemoryFailsCleanly) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "no address space limit under AddressSanitizer";
+#endif
+  model::MetafileHelperOptions options;
+  options.memoryBytes = 8 * 1024 * 1024;
+  EXPECT_FALSE(model::runMetafileHelper(fixtures::wmfRectangle(), "wmf", options).ok());
+}
+
+TEST(RasterReply, RoundTripAndDamagedReplies) {
+  QImage image(3, 2, QImage::Format_ARGB32);
+  image.fill(qRgba(10, 20, 30, 255));
+  image.setPixel(2, 1, qRgba(200, 100, 50, 255));
+  const QByteArray reply = model::encodeRasterReply(image);
+  EXPECT_EQ(model::decodeRasterReply(reply), image);
+
+  QByteArray wrongSize = reply;
+  wrongSize[model::kRasterMagicSize] = char(4);
+  QByteArray tooWide = reply;
+  tooWide.replace(model::kRasterMagicSize, 4, QByteArray("\x01\x04\0\0", 4));  // 1025
+  QByteArray zero = reply;
+  zero.replace(model::kRasterMagicSize + 4, 4, QByteArray(4, '\0'));
+  const QByteArray bad[] = {reply.left(reply.size() - 1), reply + "x", wrongSize, tooWide, zero,
+                            "XXRASTER" + reply.mid(8), reply.left(10)};
+  for (const QByteArray& b : bad) {
+    QString error;
+    EXPECT_TRUE(model::decodeRasterReply(b, &error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+  }
+}
