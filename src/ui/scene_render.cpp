@@ -1,6 +1,5 @@
 #include "scene_render.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 
@@ -40,15 +39,31 @@ class Canvas {
     for (int y = top; y < bottom; ++y) std::fill(mBits + y * mStride + left, mBits + y * mStride + right, c);
   }
 
+  // The preview's 2-pixel pen: a 2 by 2 stamp along the line, both ends
+  // included, so a line of zero length still leaves a spot.
+  void wideLine(QPoint a, QPoint b, QRgb c) {
+    line(a, b, c, nullptr, 2);
+    stamp(b.x(), b.y(), 2, c);
+  }
+
   // Bresenham from a to b, b itself excluded. With a dash, pixels alternate
   // between the pen colour and the gap colour, continuing across calls.
-  void line(QPoint a, QPoint b, QRgb c, const QRgb* gap = nullptr) {
+  void line(QPoint a, QPoint b, QRgb c, const QRgb* gap = nullptr, int width = 1) {
+    if (width == 1 && !gap && a.y() == b.y() && a.x() != b.x()) {
+      // Horizontal runs (the grid, most of all) are filled as one span.
+      const bool right = a.x() < b.x();
+      fill(right ? a.x() : b.x() + 1, a.y(), right ? b.x() : a.x() + 1, a.y() + 1, c);
+      return;
+    }
     int x = a.x(), y = a.y();
     const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
     const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
     int err = dx + dy;
     while (x != b.x() || y != b.y()) {
-      plot(x, y, gap && (mDash++ & 1) ? *gap : c);
+      if (width == 1)
+        plot(x, y, gap && (mDash++ & 1) ? *gap : c);
+      else
+        stamp(x, y, width, c);
       const int e2 = 2 * err;
       if (e2 >= dy) {
         err += dy;
@@ -62,6 +77,19 @@ class Canvas {
   }
 
  private:
+  // Only the 2-pixel pen uses it: pixels x-1..x, y-1..y.
+  void stamp(int x, int y, int, QRgb c) {
+    if (x >= 1 && y >= 1 && x < mWidth && y < mHeight) {
+      QRgb* row = mBits + (y - 1) * mStride + x - 1;
+      row[0] = row[1] = c;
+      row += mStride;
+      row[0] = row[1] = c;
+      return;
+    }
+    for (int dy = -1; dy <= 0; ++dy)
+      for (int dx = -1; dx <= 0; ++dx) plot(x + dx, y + dy, c);
+  }
+
   QRgb* mBits;
   int mStride;
   int mWidth;
@@ -142,29 +170,20 @@ void drawDrawArea(QImage& image, const model::FigureModel& m, const SceneOptions
 
 void drawPreview(QImage& image, const model::FigureModel& m, const SceneOptions& options,
                  std::minstd_rand& scatter) {
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  // The preview's 2-pixel pen draws a spot even for a line of zero length,
-  // so the centred figure shows as one lime dot; QPainter does the same.
-  const QPen lime(QColor(kLime), 2, Qt::SolidLine);
-  const QPen yellow(QColor(kYellow), 2, Qt::SolidLine);
+  Canvas c(image);
+  const QRgb segment = options.hotColor ? kYellow : kLime;
   QPoint pen(m.PicX[0], m.PicY[0]);
   for (int i = 1; i < model::kPointCount; ++i) {
-    int x = m.PicX[i];
-    int y = m.PicY[i];
+    QPoint next(m.PicX[i], m.PicY[i]);
     if (options.hotPoint && isHotPoint(m, i)) {
       const int r = static_cast<int>(scatter() % 8);
       const int s = static_cast<int>(scatter() % 8);
-      const QPoint shifted = hotPointPosition(x, y, r, s);
-      x = shifted.x();
-      y = shifted.y();
+      next = hotPointPosition(next.x(), next.y(), r, s);
     }
-    p.setPen(options.hotColor ? yellow : lime);
-    p.drawLine(pen, QPoint(x, y));
-    pen = QPoint(x, y);
+    c.wideLine(pen, next, segment);
+    pen = next;
   }
-  p.setPen(lime);
-  p.drawLine(pen, QPoint(m.PicX[0], m.PicY[0]));
+  c.wideLine(pen, QPoint(m.PicX[0], m.PicY[0]), kLime);
 }
 
 }  // namespace laserpic::ui
