@@ -9,4 +9,7 @@ namespace laserpic::ui {
 // An unknown name gives an empty icon.
 QIcon glyph(const QString& controlName);
 
+// The program's window icon.
+QIcon programIcon();
+
 }  // namespace laserpic::ui
