@@ -253,6 +253,11 @@ class TBaseForm : public QWidget {
   // ---- State of the file commands (base_file.cpp). ----
   QString mOpenDialogFileName;
   QString mSaveDialogFileName = QStringLiteral("Pic001");
+  enum class SaveOutcome { Saved, NotSaved, Failed };
+  // The save dialog with its overwrite question, then the save itself.
+  SaveOutcome askPathAndSave();
+  // SAveToFile with its outcome; a failure has been shown to the user.
+  bool saveToChosenFile();
 
   // ---- State of the background picture (base_background.cpp). ----
   QString mPictureDialogFileName;
