@@ -100,7 +100,7 @@ TAboutForm::TAboutForm(model::FigureModel& /*model*/, QWidget* parent)
 
   Label4 = label(this, "Label4", 24, 16, QStringLiteral("Version 2.4            август  2007 г."));
   Label1 = label(this, "Label1", 24, 40, QStringLiteral("Редактор лазерных картинок"));
-  Label3 = label(this, "Label3", 24, 64, QStringLiteral("Вопросы и пожелания — по почте:"));
+  Label3 = label(this, "Label3", 24, 64, QStringLiteral("Вопросы и пожелания:"));
   Label2 = linkLabel(this, "Label2", 24, 88, mailUrl().path());
   Bevel1 = new BevelBottomLine(this);
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -112,6 +112,9 @@ TAboutForm::TAboutForm(model::FigureModel& /*model*/, QWidget* parent)
   Image1->setGeometry(208, 8, 81, 73);
   registerAboutResources();
   Image1->setPicture(QImage(QStringLiteral(":/about/about_picture.svg")));
+  // The version line may run into the picture's corner with a wider font
+  // than the design's; the text stays on top.
+  Image1->lower();
 
   BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

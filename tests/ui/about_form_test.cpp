@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +14,7 @@
 
 #include "ui/about_form.h"
 #include "ui/base_form.h"
+#include "ui/surfaces.h"
 
 using namespace laserpic;
 
@@ -100,6 +102,15 @@ TEST_F(AboutFormTest, OkHidesAndColoursLast) {
   form.show();
   EXPECT_EQ(colorOf(form.Label2), QColor(255, 0, 0));
   EXPECT_EQ(form.size(), QSize(299, 174));
+}
+
+TEST_F(AboutFormTest, OpensCentredOnTheScreenWithItsPicture) {
+  form.hide();
+  form.move(0, 0);
+  form.show();
+  const QPoint offset = form.frameGeometry().center() - form.screen()->availableGeometry().center();
+  EXPECT_LE(offset.manhattanLength(), 2);
+  EXPECT_FALSE(form.Image1->picture().isNull());
 }
 
 TEST(Glyphs, EveryToolButtonHasAPicture) {
