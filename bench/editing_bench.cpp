@@ -15,6 +15,16 @@ using namespace laserpic;
 
 namespace {
 
+// The window needs an application object; the benchmark library owns main().
+void ensureApplication() {
+  static int argc = 1;
+  static char name[] = "bench_editing";
+  static char* argv[] = {name, nullptr};
+  if (QApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  new QApplication(argc, argv);
+}
+
 // A circle of radius 100 round the centre, so that the redraw draws real lines.
 void makeCircle(model::FigureModel& m) {
   for (int i = 0; i < model::kPointCount; ++i) {
@@ -28,6 +38,7 @@ void makeCircle(model::FigureModel& m) {
 // anything yet, so it searches, captures the point, moves it two units, and the
 // change tracking redraws.
 void BM_MoveDragsPoint(benchmark::State& state) {
+  ensureApplication();
   model::FigureModel m;
   ui::TBaseForm form(m);
   makeCircle(m);
@@ -47,6 +58,7 @@ BENCHMARK(BM_MoveDragsPoint)->Unit(benchmark::kMicrosecond);
 
 // The same drag, delivered as window-system events and painted by Qt.
 void BM_MoveDragsPointThroughEvents(benchmark::State& state) {
+  ensureApplication();
   model::FigureModel m;
   ui::TBaseForm form(m);
   form.show();
@@ -70,6 +82,7 @@ BENCHMARK(BM_MoveDragsPointThroughEvents)->Unit(benchmark::kMicrosecond);
 // Hovering over an empty spot: a search that finds nothing and the two
 // comparisons of the change tracking, without a redraw.
 void BM_MoveChangesNothing(benchmark::State& state) {
+  ensureApplication();
   model::FigureModel m;
   ui::TBaseForm form(m);
   makeCircle(m);
@@ -87,11 +100,4 @@ BENCHMARK(BM_MoveChangesNothing)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  QApplication app(argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+BENCHMARK_MAIN();

@@ -33,7 +33,7 @@ PressResult pointMouseDown(model::FigureModel& m, MouseButton button, FigurePos 
   result.cursor = Cursor::Drag;
   result.hit = SearchPoint(m, pos.x, pos.y, options);
   if (s.CapturedPoint >= 0 && s.CapturedPoint < model::kPointCount) s.CurrentPoint = s.CapturedPoint;
-  // Before any selection this reads "501", as users of the old build know it.
+  // Shown also when nothing was found, so before any selection it reads "501".
   result.insdelText = QString::number(s.CurrentPoint + 1);
   result.pressOffMade = true;
   // The generator is deselected so that its sliders leave the edit alone.
@@ -47,8 +47,7 @@ FigurePos mapPixel(int X, int Y) {
   return {std::clamp(X / 2, 0, kFieldMax), std::clamp(Y / 2, 0, kFieldMax)};
 }
 
-std::optional<SearchHit> SearchPoint(model::FigureModel& m, int fx, int fy,
-                                     const SearchOptions& options) {
+std::optional<SearchHit> SearchPoint(model::FigureModel& m, int fx, int fy, const SearchOptions& options) {
   const int end = options.firstHalfOnly ? model::kPointCount / 2 : model::kPointCount;
   // Forward lets the highest index in the window win, reverse the lowest; so
   // the first match met from the far end is the one that counts.
@@ -68,8 +67,7 @@ std::optional<SearchHit> SearchPoint(model::FigureModel& m, int fx, int fy,
   return std::nullopt;
 }
 
-PressResult mouseDown(model::FigureModel& m, MouseButton button, int X, int Y,
-                      const SearchOptions& options) {
+PressResult mouseDown(model::FigureModel& m, MouseButton button, int X, int Y, const SearchOptions& options) {
   const FigurePos pos = mapPixel(X, Y);
   if (m.State.AreaMode) return areaMouseDown(m, button, pos);
   return pointMouseDown(m, button, pos, options);

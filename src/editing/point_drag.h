@@ -11,13 +11,11 @@ FigurePos mapPixel(int X, int Y);
 
 // The point in the 7 by 7 window around (fx, fy). Sets CapturedPoint when one
 // is found and leaves it alone otherwise.
-std::optional<SearchHit> SearchPoint(model::FigureModel& m, int fx, int fy,
-                                     const SearchOptions& options);
+std::optional<SearchHit> SearchPoint(model::FigureModel& m, int fx, int fy, const SearchOptions& options);
 
 // The three mouse events of the drawing area, in either mode. X and Y are
 // drawing-area pixels and may lie outside the area.
-PressResult mouseDown(model::FigureModel& m, MouseButton button, int X, int Y,
-                      const SearchOptions& options);
+PressResult mouseDown(model::FigureModel& m, MouseButton button, int X, int Y, const SearchOptions& options);
 MoveResult mouseMove(model::FigureModel& m, int X, int Y, const SearchOptions& options);
 Cursor mouseUp(model::FigureModel& m);
 

@@ -87,8 +87,8 @@ void TBaseForm::connectEditing() {
   connect(SpeedButtonDeletePoint, &QToolButton::clicked, this, [this] { SpeedButtonDeletePointClick(); });
   connect(SpeedButtonNormalPoints, &QToolButton::clicked, this, [this] { SpeedButtonNormalPointsClick(); });
   connect(SpeedButtonNormaliz, &QToolButton::clicked, this, [this] { SpeedButtonNormalizClick(); });
-  SpeedButtonRotatePoints->installEventFilter(
-      new PressWatcher(SpeedButtonRotatePoints, [this](Qt::MouseButton b) { SpeedButtonRotatePointsMouseDown(b); }));
+  SpeedButtonRotatePoints->installEventFilter(new PressWatcher(
+      SpeedButtonRotatePoints, [this](Qt::MouseButton b) { SpeedButtonRotatePointsMouseDown(b); }));
 
   connect(ScrollBarPixel, &QScrollBar::valueChanged, this, [this] { ScrollBarPixelChange(); });
   connect(ScrollBarInter, &QScrollBar::valueChanged, this, [this] { ScrollBarInterChange(); });
@@ -97,8 +97,7 @@ void TBaseForm::connectEditing() {
 // ---- Drawing area ----
 
 void TBaseForm::PaintBoxDrawMouseDown(Qt::MouseButton Button, int X, int Y) {
-  const editing::PressResult r =
-      editing::mouseDown(mModel, toEditing(Button), X, Y, searchOptions(*this));
+  const editing::PressResult r = editing::mouseDown(mModel, toEditing(Button), X, Y, searchOptions(*this));
   applyCursor(PaintBoxDraw, r.cursor);
   showHit(*this, r.hit);
   if (r.toggleDirect) SpeedButtonDirect->setChecked(!SpeedButtonDirect->isChecked());

@@ -46,7 +46,7 @@ TEST(AreaMode, MarksEdgesButNotOneUnitOutside) {
   const struct {
     int x, y;
     bool marked;
-  } points[] = {{20, 30, true}, {40, 50, true}, {30, 40, true}, {19, 40, false},
+  } points[] = {{20, 30, true},  {40, 50, true},  {30, 40, true}, {19, 40, false},
                 {41, 40, false}, {30, 29, false}, {30, 51, false}};
   for (int i = 0; i < 7; ++i) place(m, i, points[i].x, points[i].y);
   m.AreaMark.fill(1);  // stale marks from an earlier press must go

@@ -38,13 +38,13 @@ TEST(SearchPoint, SevenBySevenWindowWithoutWrap) {
     int fx, fy;  // where the cursor is
     bool found;
   } cases[] = {
-      {10, 10, 7, 7, true},     {10, 10, 13, 13, true},  {10, 10, 7, 13, true},
-      {10, 10, 6, 10, false},   {10, 10, 14, 10, false}, {10, 10, 10, 6, false},
-      {10, 10, 10, 14, false},  {254, 10, 1, 10, false}, {10, 254, 10, 1, false},
-      {255, 255, 255, 255, true},
+      {10, 10, 7, 7, true},    {10, 10, 13, 13, true},     {10, 10, 7, 13, true},   {10, 10, 6, 10, false},
+      {10, 10, 14, 10, false}, {10, 10, 10, 6, false},     {10, 10, 10, 14, false}, {254, 10, 1, 10, false},
+      {10, 254, 10, 1, false}, {255, 255, 255, 255, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "point " << c.px << "," << c.py << " cursor " << c.fx << "," << c.fy);
+    SCOPED_TRACE(::testing::Message()
+                 << "point " << c.px << "," << c.py << " cursor " << c.fx << "," << c.fy);
     auto m = parkedFigure();
     place(m, 30, c.px, c.py);
     m.State.CapturedPoint = 77;
@@ -72,12 +72,11 @@ TEST(MouseMove, ReadoutsAndClampingAtTheBorders) {
     const char* posX;
     const char* posY;
   } cases[] = {
-      {0, 0, "X = 0", "Y = 255"},       // top pixel row
-      {0, 511, "X = 0", "Y = 0"},       // bottom pixel row
-      {511, 300, "X = 255", "Y = 105"}, // right pixel column
-      {-1, -1, "X = 0", "Y = 255"},     // just outside: truncation, then clamp
-      {-300, 2000, "X = 0", "Y = 0"},
-      {2000, -300, "X = 255", "Y = 255"},
+      {0, 0, "X = 0", "Y = 255"},        // top pixel row
+      {0, 511, "X = 0", "Y = 0"},        // bottom pixel row
+      {511, 300, "X = 255", "Y = 105"},  // right pixel column
+      {-1, -1, "X = 0", "Y = 255"},      // just outside: truncation, then clamp
+      {-300, 2000, "X = 0", "Y = 0"},   {2000, -300, "X = 255", "Y = 255"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.X << "," << c.Y);

@@ -26,12 +26,12 @@ TEST(PointList, InsertShiftsUpDropsTheLastAndOffsetsTheNewPoint) {
     int newX, newY;  // the point at `current` afterwards
     bool shifted;
   } cases[] = {
-      {9, 5, 9, 246, true},       // point 10, no offset: 10 and 11 coincide
-      {9, 1, 5, 242, true},       // after the circle button: d = -4
-      {2, 1, 254, 249, true},     // X = 2 - 4 wraps to 254
-      {252, 5, 252, 3, true},     // last one that still shifts
-      {253, 7, 255, 4, false},    // points 254..256 are only offset
-      {255, 12, 6, 7, false},     // 255 + 7 wraps, 0 + 7
+      {9, 5, 9, 246, true},     // point 10, no offset: 10 and 11 coincide
+      {9, 1, 5, 242, true},     // after the circle button: d = -4
+      {2, 1, 254, 249, true},   // X = 2 - 4 wraps to 254
+      {252, 5, 252, 3, true},   // last one that still shifts
+      {253, 7, 255, 4, false},  // points 254..256 are only offset
+      {255, 12, 6, 7, false},   // 255 + 7 wraps, 0 + 7
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "current " << c.current << " mode " << c.mode);
