@@ -47,12 +47,16 @@ bool checkWmfStructure(const QByteArray& data, QString* error) {
   const quint16 headerWords = u16(data, at + 2);
   if ((type != 1 && type != 2) || headerWords != kWmfHeaderSize / 2)
     return fail(error, "not a Windows metafile");
+  // The library sizes its record buffer from the header's largest record.
+  const qint64 largestRecord = qint64(u32(data, at + 12)) * 2;
+  if (largestRecord > data.size()) return fail(error, "the metafile header is inconsistent");
   at += kWmfHeaderSize;
   while (true) {
     if (data.size() - at < 6) return fail(error, "the metafile ends inside a record");
     const qint64 bytes = qint64(u32(data, at)) * 2;
     const quint16 function = u16(data, at + 4);
     if (bytes < 6 || bytes > data.size() - at) return fail(error, "a metafile record lies outside the file");
+    if (bytes > largestRecord) return fail(error, "the metafile header is inconsistent");
     if (function == 0) return true;
     at += bytes;
   }
@@ -69,7 +73,14 @@ bool checkEmfStructure(const QByteArray& data, QString* error) {
     const quint32 size = u32(data, at + 4);
     if (size < 8 || size % 4 != 0 || size > quint64(data.size() - at))
       return fail(error, "a metafile record lies outside the file");
-    if (at == 0 && size < quint32(kEmfMinHeaderSize)) return fail(error, "the metafile header is incomplete");
+    if (at == 0) {
+      if (size < quint32(kEmfMinHeaderSize)) return fail(error, "the metafile header is incomplete");
+      // The description and the pixel format must lie inside the header record.
+      const quint64 descriptionEnd = quint64(u32(data, 64)) + quint64(u32(data, 60)) * 2;
+      if (u32(data, 60) != 0 && descriptionEnd > size) return fail(error, "the metafile header is inconsistent");
+      if (size >= 100 && u32(data, 88) != 0 && quint64(u32(data, 88)) + u32(data, 92) > size)
+        return fail(error, "the metafile header is inconsistent");
+    }
     if (type == kEmrEof) {
       if (size < 20) return fail(error, "the metafile's end record is incomplete");
       return true;

@@ -90,6 +90,12 @@ TEST_F(BackgroundImageTest, DamagedFilesGiveAnErrorNamingTheFile) {
   wmfCut.chop(10);  // the last records run past the end
   QByteArray emfBadRecord = fixtures::emfRectangle();
   emfBadRecord[108 + 4] = char(0xF0);  // first record claims to be huge
+  // Found by fuzzing: header fields that send the libraries past the data.
+  QByteArray emfDescription = fixtures::emfRectangle();
+  emfDescription[60] = char(0x40);  // a description of 64 characters outside the header
+  emfDescription[64] = char(0x60);
+  QByteArray wmfLargest = fixtures::wmfRectangle();
+  wmfLargest.replace(22 + 12, 4, QByteArray("\xF0\xFF\xFF\x7F", 4));  // largest record: 4 GB
   const struct {
     const char* name;
     QByteArray bytes;
@@ -104,6 +110,8 @@ TEST_F(BackgroundImageTest, DamagedFilesGiveAnErrorNamingTheFile) {
       {"garbage.wmf", QByteArray(300, 'x')},
       {"header-only.emf", fixtures::emfHeaderOnly()},
       {"bad-record.emf", emfBadRecord},
+      {"description.emf", emfDescription},
+      {"largest-record.wmf", wmfLargest},
       {"picture.gif", encoded(twoColours(), "png")},
   };
   for (const auto& c : cases) {
