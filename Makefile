@@ -46,7 +46,7 @@ fuzz: deps
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_seeds fuzz_picture_file fuzz_raster_reply fuzz_metafile
 	@./$(FUZZ_DIR)/fuzz/fuzz_seeds $(FUZZ_DIR)/corpus
 	@for t in picture_file raster_reply metafile; do \
-	  mkdir -p $(FUZZ_DIR)/crashes/$$t; \
+	  rm -rf $(FUZZ_DIR)/crashes/$$t; mkdir -p $(FUZZ_DIR)/crashes/$$t; \
 	  echo "== fuzz_$$t ($(FUZZ_SECONDS) s)"; \
 	  ( cd $(FUZZ_DIR)/crashes/$$t && ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen \
 	    ../../fuzz/fuzz_$$t -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 -timeout=10 \

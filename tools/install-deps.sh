@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev
   libjpeg62-turbo-dev
-  libwmf-dev libemf2svg-dev
+  libwmf-dev libemf2svg-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   clang-14 libclang-rt-14-dev

@@ -11,7 +11,7 @@ struct MetafileHelperOptions {
   QString program;  // empty: the helper installed beside the editor
   int timeoutMs = 10000;
   int cpuSeconds = 5;
-  qint64 memoryBytes = qint64(1024) * 1024 * 1024;
+  qint64 memoryBytes = qint64(512) * 1024 * 1024;  // the helper needs about 100 MB
 };
 
 struct BackgroundResult {
