@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <thread>
 
 #ifdef Q_OS_WIN
@@ -58,6 +59,14 @@ bool hasModemLines(Handle fd) {
   return ::ioctl(fd, TIOCMGET, &bits) == 0 || (errno != ENOTTY && errno != EINVAL);
 }
 #endif
+
+// What the waiting thread shares with the port; it may outlive the port
+// when a driver never returns.
+struct DrainState {
+  std::atomic<bool> done{false};
+  std::mutex mutex;
+  QEventLoop* loop = nullptr;  // guarded by mutex; null once nobody waits
+};
 
 class SerialDevicePort final : public DevicePort {
  public:
@@ -115,21 +124,26 @@ class SerialDevicePort final : public DevicePort {
     const auto handle = static_cast<Handle>(mPort.handle());
     // The wait blocks for as long as the line needs (4.4 s for an upload),
     // so it runs on its own thread while this one keeps the window alive.
-    auto done = std::make_shared<std::atomic<bool>>(false);
-    std::thread worker([handle, done] {
+    QEventLoop loop;
+    auto shared = std::make_shared<DrainState>();
+    shared->loop = &loop;
+    std::thread worker([handle, shared] {
       waitUntilSent(handle);
-      done->store(true);
+      shared->done.store(true);
+      // Wake the loop at once instead of at its next poll.
+      const std::lock_guard<std::mutex> lock(shared->mutex);
+      if (shared->loop) QMetaObject::invokeMethod(shared->loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
+    std::atomic<bool>& done = shared->done;
 
     const qint64 limitMs = lineTimeMs(queuedBytes(handle)) + kStallMs;
     QElapsedTimer clock;
     clock.start();
     qint64 unsent = 0;
-    QEventLoop loop;
     QTimer poll;
     poll.setInterval(kPollMs);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-      if (done->load()) {
+      if (done.load()) {
         loop.quit();
         return;
       }
@@ -142,17 +156,21 @@ class SerialDevicePort final : public DevicePort {
       }
     });
     poll.start();
-    loop.exec();
+    if (!done.load()) loop.exec();
+    {
+      const std::lock_guard<std::mutex> lock(shared->mutex);
+      shared->loop = nullptr;
+    }
 
-    if (!done->load()) {
+    if (!done.load()) {
       QElapsedTimer grace;
       grace.start();
-      while (!done->load() && grace.elapsed() < 1000) std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+      while (!done.load() && grace.elapsed() < 1000) std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
-    if (done->load())
+    if (done.load())
       worker.join();
     else
-      worker.detach();  // stuck in the driver; it only touches its own flag
+      worker.detach();  // stuck in the driver; it only touches the shared state
     reportProgress(mHanded - unsent);
     return unsent;
   }

@@ -116,9 +116,8 @@ void TProgForm::createControls() {
     connect(b, &QToolButton::clicked, this, [this, handler = m.handler] { (this->*handler)(); });
   }
 
-  RadioGroupTx = new RadioGroupBox(this, "RadioGroupTx", QStringLiteral("Выбор порта"),
+  RadioGroupTx = new RadioGroupBox(this, "RadioGroupTx", QRect(160, 80, 97, 57), QStringLiteral("Выбор порта"),
                                    {QStringLiteral("Com1"), QStringLiteral("Com2")}, 1);
-  RadioGroupTx->setGeometry(160, 80, 97, 57);
   RadioGroupTx->setItemIndex(1);
 }
 

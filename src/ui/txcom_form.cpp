@@ -96,16 +96,19 @@ bool isUserInput(QEvent::Type type) {
 
 // ---- RadioGroupBox ----
 
-RadioGroupBox::RadioGroupBox(QWidget* parent, const char* name, const QString& caption,
+RadioGroupBox::RadioGroupBox(QWidget* parent, const char* name, QRect place, const QString& caption,
                              const QStringList& items, int columns)
     : QGroupBox(caption, parent), mItems(new QButtonGroup(this)) {
   setObjectName(QString::fromLatin1(name));
+  setGeometry(place);
+  // Items share the room below the caption, column by column.
   const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+  const int columnWidth = (place.width() - 8) / columns;
+  const int rowHeight = std::max(14, (place.height() - 16) / rows);
   for (int i = 0; i < items.size(); ++i) {
     auto* item = new QRadioButton(items[i], this);
     item->setObjectName(QString::fromLatin1(name) + QString::number(i));
-    item->move(8 + (i / rows) * 52, 13 + (i % rows) * 18);
-    item->adjustSize();
+    item->setGeometry(6 + (i / rows) * columnWidth, 14 + (i % rows) * rowHeight, columnWidth, 14);
     mItems->addButton(item, i);
   }
 }
@@ -172,9 +175,8 @@ void TTxComForm::createControls() {
   Label2 = label(this, "Label2", 212, 0, QStringLiteral("Закрыть окно"));
   CheckBoxClose = checkBox(this, "CheckBoxClose", QRect(192, 12, 105, 17), QStringLiteral("после передачи"));
 
-  RadioGroupTx = new RadioGroupBox(this, "RadioGroupTx", QStringLiteral("Выбор порта"),
+  RadioGroupTx = new RadioGroupBox(this, "RadioGroupTx", QRect(184, 30, 113, 28), QStringLiteral("Выбор порта"),
                                    {QStringLiteral("Com1"), QStringLiteral("Com2")}, 2);
-  RadioGroupTx->setGeometry(184, 30, 113, 28);
   RadioGroupTx->setItemIndex(1);
 
   SpeedButtonBegTx = button(this, "SpeedButtonBegTx", QRect(304, 4, 129, 25), QStringLiteral("Начать передачу"));

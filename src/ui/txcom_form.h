@@ -26,8 +26,8 @@ namespace laserpic::ui {
 // none is chosen). Both device windows choose their port with one.
 class RadioGroupBox : public QGroupBox {
  public:
-  RadioGroupBox(QWidget* parent, const char* name, const QString& caption, const QStringList& items,
-                int columns);
+  RadioGroupBox(QWidget* parent, const char* name, QRect place, const QString& caption,
+                const QStringList& items, int columns);
 
   int ItemIndex() const;
   void setItemIndex(int index);
