@@ -4,6 +4,7 @@
 #include <QSvgRenderer>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -186,9 +187,9 @@ QImage renderSvg(const QByteArray& svg, int maxSide, QString* error) {
   }
   QSizeF size = renderer.viewBoxF().size();
   if (size.isEmpty()) size = renderer.defaultSize();
-  if (size.isEmpty() || !std::isfinite(size.width()) || !std::isfinite(size.height()))
-    size = QSizeF(maxSide, maxSide);
-  size.scale(maxSide, maxSide, Qt::KeepAspectRatio);
+  const auto usable = [](double v) { return std::isfinite(v) && v > 1e-3 && v < 1e9; };
+  if (!usable(size.width()) || !usable(size.height())) size = QSizeF(maxSide, maxSide);
+  size *= maxSide / std::max(size.width(), size.height());
   const QSize pixels(qBound(1, int(std::lround(size.width())), maxSide),
                      qBound(1, int(std::lround(size.height())), maxSide));
   QImage image(pixels, QImage::Format_ARGB32);

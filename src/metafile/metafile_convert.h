@@ -19,7 +19,7 @@ bool checkEmfStructure(const QByteArray& data, QString* error);
 QByteArray wmfToSvg(const QByteArray& data, QString* error);
 QByteArray emfToSvg(const QByteArray& data, QString* error);
 
-// Renders SVG on white, keeping its aspect ratio, at most maxSide pixels wide
+// Renders SVG on white, keeping its proportions, at most maxSide pixels wide
 // and high.
 QImage renderSvg(const QByteArray& svg, int maxSide, QString* error);
 
