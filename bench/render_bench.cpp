@@ -7,6 +7,7 @@
 
 #include "model/figure_model.h"
 #include "ui/about_form.h"
+#include "ui/app_setup.h"
 #include "ui/base_form.h"
 #include "ui/prog_form.h"
 #include "ui/txcom_form.h"
@@ -72,6 +73,7 @@ BENCHMARK(BM_StartUpBareWindow)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
+  ui::setUpApplication();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

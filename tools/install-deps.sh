@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev
   libwmf-dev libemf2svg-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth fonts-liberation
   clang-14 libclang-rt-14-dev
 )
 

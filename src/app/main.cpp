@@ -2,6 +2,7 @@
 
 #include "model/figure_model.h"
 #include "ui/about_form.h"
+#include "ui/app_setup.h"
 #include "ui/base_form.h"
 #include "ui/prog_form.h"
 #include "ui/txcom_form.h"
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   using namespace laserpic;
+  ui::setUpApplication();
 
   model::FigureModel figure;
   // Creation order matters: the editor window is the main window.
