@@ -76,9 +76,20 @@ bool checkEmfStructure(const QByteArray& data, QString* error) {
       return fail(error, "a metafile record lies outside the file");
     if (at == 0) {
       if (size < quint32(kEmfMinHeaderSize)) return fail(error, "the metafile header is incomplete");
-      // The description and the pixel format must lie inside the header record.
-      const quint64 descriptionEnd = quint64(u32(data, 64)) + quint64(u32(data, 60)) * 2;
-      if (u32(data, 60) != 0 && descriptionEnd > size) return fail(error, "the metafile header is inconsistent");
+      // The description and the pixel format must lie inside the header
+      // record, and the description must end in a zero character, which
+      // the library looks for whatever the stated length.
+      const quint32 descriptionChars = u32(data, 60);
+      const quint32 descriptionAt = u32(data, 64);
+      if (descriptionChars != 0 || descriptionAt != 0) {
+        const quint64 end = quint64(descriptionAt) + quint64(descriptionChars) * 2;
+        if (descriptionAt < quint32(kEmfMinHeaderSize) || descriptionAt % 2 != 0 || end > size)
+          return fail(error, "the metafile header is inconsistent");
+        bool terminated = false;
+        for (quint64 i = descriptionAt; i + 1 < end && !terminated; i += 2) terminated = u16(data, qsizetype(i)) == 0;
+        if (!terminated) return fail(error, "the metafile header is inconsistent");
+      }
+      if (u32(data, 48) > quint64(data.size())) return fail(error, "the metafile header is inconsistent");
       if (size >= 100 && u32(data, 88) != 0 && quint64(u32(data, 88)) + u32(data, 92) > size)
         return fail(error, "the metafile header is inconsistent");
     }
