@@ -111,6 +111,9 @@ TEST_F(BackgroundWindowTest, LoadSetsButtonsWithoutRunningTheirHandlers) {
   EXPECT_FALSE(mForm.SpeedButtonmirrVert->isChecked());
   EXPECT_EQ(mModel.State.FigureKind, figureKind);
   EXPECT_EQ(mModel.PicX, picX);
+  // The generator is still selected although the off button shows down.
+  mForm.ScrollBarGorzFigura->setValue(mForm.ScrollBarGorzFigura->value() / 2);
+  EXPECT_NE(mModel.PicX, picX);
 }
 
 TEST_F(BackgroundWindowTest, UnreadablePictureLeavesEditorState) {
