@@ -12,7 +12,9 @@ constexpr char kSecondHalfHeader = static_cast<char>(0xFE);
 constexpr char kClosingHeader = 0x01;
 constexpr char kClosingMark = 0x78;
 
-std::uint8_t byteAt(const QByteArray& frame, int offset) { return static_cast<std::uint8_t>(frame.at(offset)); }
+std::uint8_t byteAt(const QByteArray& frame, int offset) {
+  return static_cast<std::uint8_t>(frame.at(offset));
+}
 
 QByteArray halfFrame(char header, const model::PointArray& x, const model::PointArray& y, int first,
                      bool invertX, bool invertY) {
@@ -74,7 +76,8 @@ UploadFrames buildUpload(const model::PointArray& x, const model::PointArray& y,
   return upload;
 }
 
-QStringList uploadLog(const UploadFrames& upload, const QString& nameText, int framesBegun, qint64 bytesSent) {
+QStringList uploadLog(const UploadFrames& upload, const QString& nameText, int framesBegun,
+                      qint64 bytesSent) {
   QStringList lines;
 
   QString first = QStringLiteral(" Data Special: ");
@@ -96,7 +99,8 @@ QStringList uploadLog(const UploadFrames& upload, const QString& nameText, int f
   }
 
   lines << QStringLiteral(" ");
-  lines << QStringLiteral("  CRC =     всего отправлено ") + QString::number(bytesSent) + QStringLiteral(" байт ");
+  lines << QStringLiteral("  CRC =     всего отправлено ") + QString::number(bytesSent) +
+               QStringLiteral(" байт ");
   return lines;
 }
 

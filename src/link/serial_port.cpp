@@ -82,11 +82,11 @@ class SerialDevicePort final : public DevicePort {
   }
 
   bool configure(StopBits stopBits) override {
-    const bool lineSet = mPort.setBaudRate(kBaudRate) && mPort.setDataBits(QSerialPort::Data8) &&
-                         mPort.setParity(QSerialPort::NoParity) &&
-                         mPort.setStopBits(stopBits == StopBits::One ? QSerialPort::OneStop
-                                                                     : QSerialPort::TwoStop) &&
-                         mPort.setFlowControl(QSerialPort::NoFlowControl);
+    const bool lineSet =
+        mPort.setBaudRate(kBaudRate) && mPort.setDataBits(QSerialPort::Data8) &&
+        mPort.setParity(QSerialPort::NoParity) &&
+        mPort.setStopBits(stopBits == StopBits::One ? QSerialPort::OneStop : QSerialPort::TwoStop) &&
+        mPort.setFlowControl(QSerialPort::NoFlowControl);
     if (!lineSet) return false;
     // The system raises DTR and RTS on open; the device wants both off.
     return modemLineOff(mPort.setDataTerminalReady(false)) && modemLineOff(mPort.setRequestToSend(false));
@@ -165,7 +165,8 @@ class SerialDevicePort final : public DevicePort {
     if (!done.load()) {
       QElapsedTimer grace;
       grace.start();
-      while (!done.load() && grace.elapsed() < 1000) std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+      while (!done.load() && grace.elapsed() < 1000)
+        std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
     if (done.load())
       worker.join();

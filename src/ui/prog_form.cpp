@@ -66,7 +66,7 @@ void TProgForm::createControls() {
   QFont programFont(QStringLiteral("MS Sans Serif"));
   programFont.setPixelSize(13);
   programFont.setBold(true);
-  const std::array<QToolButton* TProgForm::*, 8> programs = {
+  const std::array<QToolButton * TProgForm::*, 8> programs = {
       &TProgForm::SpeedButton1, &TProgForm::SpeedButton2, &TProgForm::SpeedButton3, &TProgForm::SpeedButton4,
       &TProgForm::SpeedButton5, &TProgForm::SpeedButton6, &TProgForm::SpeedButton7, &TProgForm::SpeedButton8};
   for (int i = 0; i < 8; ++i) {
@@ -100,7 +100,8 @@ void TProgForm::createControls() {
     QToolButton* TProgForm::*member;
     void (TProgForm::*handler)();
   } modes[] = {
-      {"SpeedButtonHand", 40, "ручное управление", &TProgForm::SpeedButtonHand, &TProgForm::SpeedButtonHandClick},
+      {"SpeedButtonHand", 40, "ручное управление", &TProgForm::SpeedButtonHand,
+       &TProgForm::SpeedButtonHandClick},
       {"SpeedButtonAvto", 64, "автоматический перебор", &TProgForm::SpeedButtonAvto,
        &TProgForm::SpeedButtonAvtoClick},
       {"SpeedButtonSound", 88, "смена картинок от звука", &TProgForm::SpeedButtonSound,
@@ -116,8 +117,9 @@ void TProgForm::createControls() {
     connect(b, &QToolButton::clicked, this, [this, handler = m.handler] { (this->*handler)(); });
   }
 
-  RadioGroupTx = new RadioGroupBox(this, "RadioGroupTx", QRect(160, 80, 97, 57), QStringLiteral("Выбор порта"),
-                                   {QStringLiteral("Com1"), QStringLiteral("Com2")}, 1);
+  RadioGroupTx =
+      new RadioGroupBox(this, "RadioGroupTx", QRect(160, 80, 97, 57), QStringLiteral("Выбор порта"),
+                        {QStringLiteral("Com1"), QStringLiteral("Com2")}, 1);
   RadioGroupTx->setItemIndex(1);
 }
 
@@ -149,7 +151,9 @@ void TProgForm::TxBlok(std::uint8_t code, std::uint8_t parameter) {
     mSending = false;
   }
   if (!sent.complete)
-    warn(QStringLiteral("Передача не удалась: отправлено %1 байт из %2").arg(sent.bytesSent).arg(frame.size()));
+    warn(QStringLiteral("Передача не удалась: отправлено %1 байт из %2")
+             .arg(sent.bytesSent)
+             .arg(frame.size()));
 }
 
 void TProgForm::SpeedButton1Click() { TxBlok(1, kParameter); }

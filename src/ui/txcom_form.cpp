@@ -175,11 +175,13 @@ void TTxComForm::createControls() {
   Label2 = label(this, "Label2", 212, 0, QStringLiteral("Закрыть окно"));
   CheckBoxClose = checkBox(this, "CheckBoxClose", QRect(192, 12, 105, 17), QStringLiteral("после передачи"));
 
-  RadioGroupTx = new RadioGroupBox(this, "RadioGroupTx", QRect(184, 30, 113, 28), QStringLiteral("Выбор порта"),
-                                   {QStringLiteral("Com1"), QStringLiteral("Com2")}, 2);
+  RadioGroupTx =
+      new RadioGroupBox(this, "RadioGroupTx", QRect(184, 30, 113, 28), QStringLiteral("Выбор порта"),
+                        {QStringLiteral("Com1"), QStringLiteral("Com2")}, 2);
   RadioGroupTx->setItemIndex(1);
 
-  SpeedButtonBegTx = button(this, "SpeedButtonBegTx", QRect(304, 4, 129, 25), QStringLiteral("Начать передачу"));
+  SpeedButtonBegTx =
+      button(this, "SpeedButtonBegTx", QRect(304, 4, 129, 25), QStringLiteral("Начать передачу"));
   SpeedButtonBegTx->setIcon(glyph(QStringLiteral("SpeedButtonBegTx")));
   SpeedButtonTabl = button(this, "SpeedButtonTabl", QRect(304, 35, 129, 24), kOpenStatus);
   connect(SpeedButtonBegTx, &QPushButton::clicked, this, [this] { SpeedButtonBegTxClick(); });
@@ -269,14 +271,17 @@ void TTxComForm::SpeedButtonBegTxClick() {
     mTransferRunning = false;
   }
 
-  Memo1->setPlainText(link::uploadLog(upload, nameText, sent.framesBegun, sent.bytesSent).join(QLatin1Char('\n')));
+  Memo1->setPlainText(
+      link::uploadLog(upload, nameText, sent.framesBegun, sent.bytesSent).join(QLatin1Char('\n')));
   Animate->hide();
   Animate->reset();
   CheckBoxClose->show();
 
   if (!sent.complete) {
     mKeepLogOnActivation = true;
-    warn(QStringLiteral("Передача не удалась: отправлено %1 байт из %2").arg(sent.bytesSent).arg(link::kUploadSize));
+    warn(QStringLiteral("Передача не удалась: отправлено %1 байт из %2")
+             .arg(sent.bytesSent)
+             .arg(link::kUploadSize));
     return;
   }
   if (CheckBoxClose->isChecked()) close();

@@ -35,7 +35,9 @@ TEST(NameRule, TextsGiveTheEightBytesTheDeviceStores) {
       {"control characters", QStringLiteral("\x01\t\x7F"), kSpaces},
       {"no-break space", QStringLiteral("\u00A0"), {0x21, 32, 32, 32, 32, 32, 32, 32}},
       {"not in the code page", QStringLiteral("中x"), {'?', 'x', 32, 32, 32, 32, 32, 32}},
-      {"pair of surrogates is one character", QStringLiteral("\U0001F600x"), {'?', 'x', 32, 32, 32, 32, 32, 32}},
+      {"pair of surrogates is one character",
+       QStringLiteral("\U0001F600x"),
+       {'?', 'x', 32, 32, 32, 32, 32, 32}},
   };
   for (const auto& c : cases) EXPECT_EQ(link::nameBytes(c.text), c.bytes) << c.label;
 }
@@ -73,8 +75,8 @@ TEST(CoordinateRule, MirrorsFirstThenKeepsOffTheHeaders) {
     std::uint8_t in;
     bool invert;
     std::uint8_t out;
-  } cases[] = {{0, true, 253},  {1, true, 253},  {127, true, 128}, {128, true, 127},  {254, true, 2},
-               {255, true, 2},  {0, false, 2},   {1, false, 2},    {2, false, 2},     {127, false, 127},
+  } cases[] = {{0, true, 253},    {1, true, 253},    {127, true, 128},  {128, true, 127}, {254, true, 2},
+               {255, true, 2},    {0, false, 2},     {1, false, 2},     {2, false, 2},    {127, false, 127},
                {128, false, 128}, {253, false, 253}, {254, false, 253}, {255, false, 253}};
   for (const auto& c : cases) EXPECT_EQ(link::coordinateByte(c.in, c.invert), c.out) << int(c.in) << c.invert;
 }
@@ -101,18 +103,19 @@ TEST_F(UploadFramesTest, FourFramesOf533BytesWithHeadersNameAndPointsInOrder) {
     ASSERT_EQ(up.frames[3].size(), 2);
     EXPECT_EQ(up.wire().size(), 533);
 
-    EXPECT_EQ(up.frames[0], QByteArray::fromHex("000102030405060708" "4142202020202020"));
+    EXPECT_EQ(up.frames[0], QByteArray::fromHex("000102030405060708"
+                                                "4142202020202020"));
     EXPECT_EQ(at(up.frames[1], 0), 0xFF);
     EXPECT_EQ(at(up.frames[2], 0), 0xFE);
     EXPECT_EQ(up.frames[3], QByteArray::fromHex("0178"));
 
     // Point k: X at 1 + 2k, Y at 2 + 2k; the second half starts at point 128.
-    EXPECT_EQ(at(up.frames[1], 1), invert ? 253 : 2);     // X0 = 0
-    EXPECT_EQ(at(up.frames[1], 2), invert ? 2 : 253);     // Y0 = 255
+    EXPECT_EQ(at(up.frames[1], 1), invert ? 253 : 2);      // X0 = 0
+    EXPECT_EQ(at(up.frames[1], 2), invert ? 2 : 253);      // Y0 = 255
     EXPECT_EQ(at(up.frames[1], 255), invert ? 128 : 127);  // X127
-    EXPECT_EQ(at(up.frames[2], 1), invert ? 127 : 128);   // X128
-    EXPECT_EQ(at(up.frames[2], 2), invert ? 128 : 127);   // Y128 = 127
-    EXPECT_EQ(at(up.frames[2], 256), invert ? 253 : 2);   // Y255 = 0
+    EXPECT_EQ(at(up.frames[2], 1), invert ? 127 : 128);    // X128
+    EXPECT_EQ(at(up.frames[2], 2), invert ? 128 : 127);    // Y128 = 127
+    EXPECT_EQ(at(up.frames[2], 256), invert ? 253 : 2);    // Y255 = 0
 
     // No payload byte looks like a header.
     for (int f = 1; f <= 2; ++f)
@@ -131,8 +134,9 @@ TEST_F(UploadFramesTest, LogHasTheFiveLinesWithTheBytesAsSent) {
   const link::UploadFrames up = link::buildUpload(x, y, name, false, false);
   const QStringList log = link::uploadLog(up, name, 4, 533);
   ASSERT_EQ(log.size(), 5);
-  EXPECT_EQ(log[0], QStringLiteral(" Data Special: 1  2  3  4  5  6  7  8      Имя картинки: Длинное_имя      "
-                                   "69  108  105  110  110  111  102  95  "));
+  EXPECT_EQ(log[0],
+            QStringLiteral(" Data Special: 1  2  3  4  5  6  7  8      Имя картинки: Длинное_имя      "
+                           "69  108  105  110  110  111  102  95  "));
   EXPECT_EQ(log[1], QStringLiteral(" "));
   ASSERT_TRUE(log[2].startsWith(QStringLiteral(" Запись данных(X-Y):  2-253   2-253   2-253   3-252   ")));
   EXPECT_TRUE(log[2].endsWith(QStringLiteral("   253-2   ")));
@@ -161,9 +165,8 @@ TEST(CommandFrame, HeaderThenCodeAndParameterKeptOffZeroAnd255) {
   const struct {
     std::uint8_t code, parameter;
     const char* hex;
-  } cases[] = {{3, 1, "000301"},     {5, 1, "000501"},     {0x86, 1, "008601"},
-               {0, 0, "000101"},     {255, 255, "00fefe"}, {1, 255, "0001fe"},
-               {254, 0, "00fe01"}};
+  } cases[] = {{3, 1, "000301"},     {5, 1, "000501"},   {0x86, 1, "008601"}, {0, 0, "000101"},
+               {255, 255, "00fefe"}, {1, 255, "0001fe"}, {254, 0, "00fe01"}};
   for (const auto& c : cases)
     EXPECT_EQ(link::commandFrame(c.code, c.parameter).toHex(), QByteArray(c.hex)) << int(c.code);
 }

@@ -3,8 +3,8 @@
 // A pseudo-terminal pair standing in for the serial line: the program opens
 // the slave by name, the test reads what arrives on the master.
 #include <QByteArray>
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 #include <fcntl.h>
 #include <poll.h>

@@ -37,11 +37,11 @@ TEST_F(ProgFormTest, EachButtonSendsItsCommandAndStaysDownInItsGroup) {
     QToolButton* ui::TProgForm::*button;
     const char* hex;
   } cases[] = {
-      {&ui::TProgForm::SpeedButton1, "000101"},    {&ui::TProgForm::SpeedButton2, "000201"},
-      {&ui::TProgForm::SpeedButton3, "000301"},    {&ui::TProgForm::SpeedButton4, "000401"},
-      {&ui::TProgForm::SpeedButton5, "000501"},    {&ui::TProgForm::SpeedButton6, "000601"},
-      {&ui::TProgForm::SpeedButton7, "000701"},    {&ui::TProgForm::SpeedButton8, "000801"},
-      {&ui::TProgForm::SpeedButtonHand, "008601"}, {&ui::TProgForm::SpeedButtonAvto, "008401"},
+      {&ui::TProgForm::SpeedButton1, "000101"},     {&ui::TProgForm::SpeedButton2, "000201"},
+      {&ui::TProgForm::SpeedButton3, "000301"},     {&ui::TProgForm::SpeedButton4, "000401"},
+      {&ui::TProgForm::SpeedButton5, "000501"},     {&ui::TProgForm::SpeedButton6, "000601"},
+      {&ui::TProgForm::SpeedButton7, "000701"},     {&ui::TProgForm::SpeedButton8, "000801"},
+      {&ui::TProgForm::SpeedButtonHand, "008601"},  {&ui::TProgForm::SpeedButtonAvto, "008401"},
       {&ui::TProgForm::SpeedButtonSound, "008501"},
   };
   for (const auto& c : cases) {

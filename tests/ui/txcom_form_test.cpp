@@ -31,7 +31,9 @@ void fillFigure(model::FigureModel& m) {
   m.PicName = QStringLiteral("star01");
 }
 
-QStringList logLines(const ui::TTxComForm& form) { return form.Memo1->toPlainText().split(QLatin1Char('\n')); }
+QStringList logLines(const ui::TTxComForm& form) {
+  return form.Memo1->toPlainText().split(QLatin1Char('\n'));
+}
 
 class TxComFormTest : public ::testing::Test {
  protected:
@@ -254,6 +256,14 @@ TEST_F(TxComFormFailureTest, ShortWriteStopsWarnsWithTheCountAndTheLogTellsTheTr
   EXPECT_TRUE(form.Animate->isHidden());
   EXPECT_FALSE(form.CheckBoxClose->isHidden());
   EXPECT_EQ(logLines(form).last(), QStringLiteral("  CRC =     всего отправлено 117 байт "));
+
+  // The window comes back active when the warning closes: the log stays for
+  // the user to read; later activations start afresh.
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(&form, &activate);
+  EXPECT_EQ(logLines(form).last(), QStringLiteral("  CRC =     всего отправлено 117 байт "));
+  QCoreApplication::sendEvent(&form, &activate);
+  EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral(" Waiting... "));
 }
 
 TEST_F(TxComFormFailureTest, EachUploadOpensAndClosesThePortOnce) {
