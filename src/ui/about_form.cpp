@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "form_builders.h"
 #include "surfaces.h"
 
 // The window's picture lives in a static library's resources, which register
@@ -68,10 +69,7 @@ class BevelBottomLine : public QFrame {
 };
 
 QLabel* label(QWidget* parent, const char* name, int left, int top, const QString& caption) {
-  auto* l = new QLabel(caption, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->move(left, top);
-  l->adjustSize();
+  QLabel* l = makeLabel(parent, QString::fromLatin1(name), left, top, caption);
   QPalette p = l->palette();
   p.setColor(QPalette::WindowText, kRest);
   l->setPalette(p);
@@ -94,9 +92,7 @@ TAboutForm::TAboutForm(model::FigureModel& /*model*/, QWidget* parent)
   setObjectName(QStringLiteral("AboutForm"));
   setWindowTitle(kCaption);
   setFixedSize(299, 174);
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(classicFont(11));
 
   Label4 = label(this, "Label4", 24, 16, QStringLiteral("Version 2.4            август  2007 г."));
   Label1 = label(this, "Label1", 24, 40, QStringLiteral("Редактор лазерных картинок"));

@@ -13,7 +13,7 @@
 #include <QToolButton>
 
 #include "base_form.h"
-#include "glyphs.h"
+#include "form_builders.h"
 #include "scene_render.h"
 #include "surfaces.h"
 
@@ -24,25 +24,11 @@ constexpr int kScrollBarHeight = 16;
 
 QToolButton* toolButton(QWidget* parent, const char* name, int left, int top, const QString& hint,
                         bool toggle = false, int width = 23) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setGeometry(left, top, width, 22);
-  b->setAutoRaise(true);
-  b->setCheckable(toggle);
-  b->setCursor(Qt::PointingHandCursor);
-  b->setToolTip(hint);
-  b->setFocusPolicy(Qt::NoFocus);
-  b->setIcon(glyph(QString::fromLatin1(name)));
-  b->setIconSize(QSize(16, 16));
-  return b;
+  return makeToolButton(parent, QString::fromLatin1(name), left, top, hint, toggle, width);
 }
 
 QLabel* label(QWidget* parent, const char* name, int left, int top, const QString& caption) {
-  auto* l = new QLabel(caption, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->move(left, top);
-  l->adjustSize();
-  return l;
+  return makeLabel(parent, QString::fromLatin1(name), left, top, caption);
 }
 
 QScrollBar* slider(QWidget* parent, const char* name, int left, int top, int width, int min, int max,
@@ -136,9 +122,7 @@ void fillColorList(QComboBox* box) {
 
 void TBaseForm::createControls() {
   setObjectName(QStringLiteral("BaseForm"));
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(classicFont(11));
   // Outer size 822 by 581 on the original platform; this is its client area.
   resize(814, 554);
   move(192, 105);

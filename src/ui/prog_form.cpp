@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "glyphs.h"
+#include "form_builders.h"
 #include "link/frames.h"
 #include "link/serial_port.h"
 #include "txcom_form.h"
@@ -21,23 +21,11 @@ constexpr std::uint8_t kManual = 0x86;
 constexpr std::uint8_t kParameter = 1;
 
 QToolButton* stickyButton(QWidget* parent, const QString& name, int left, int top, const QString& hint) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(name);
-  b->setGeometry(left, top, 23, 22);
-  b->setCheckable(true);
-  b->setAutoRaise(true);
-  b->setCursor(Qt::PointingHandCursor);
-  b->setToolTip(hint);
-  b->setFocusPolicy(Qt::NoFocus);
-  return b;
+  return makeToolButton(parent, name, left, top, hint, true);
 }
 
 QLabel* label(QWidget* parent, const char* name, int left, int top, const QString& caption) {
-  auto* l = new QLabel(caption, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->move(left, top);
-  l->adjustSize();
-  return l;
+  return makeLabel(parent, QString::fromLatin1(name), left, top, caption);
 }
 
 }  // namespace
@@ -52,9 +40,7 @@ TProgForm::~TProgForm() = default;
 void TProgForm::createControls() {
   setObjectName(QStringLiteral("ProgForm"));
   setWindowTitle(QStringLiteral("Работа с готовыми картинками"));
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(classicFont(11));
   // Outer size 276 by 172 on the original platform; this is its client area.
   resize(268, 145);
   move(103, 139);
@@ -63,9 +49,7 @@ void TProgForm::createControls() {
 
   ProgramButtons = new QButtonGroup(this);
   ProgramButtons->setExclusive(true);
-  QFont programFont(QStringLiteral("MS Sans Serif"));
-  programFont.setPixelSize(13);
-  programFont.setBold(true);
+  const QFont programFont = classicFont(13, true);
   const std::array<QToolButton * TProgForm::*, 8> programs = {
       &TProgForm::SpeedButton1, &TProgForm::SpeedButton2, &TProgForm::SpeedButton3, &TProgForm::SpeedButton4,
       &TProgForm::SpeedButton5, &TProgForm::SpeedButton6, &TProgForm::SpeedButton7, &TProgForm::SpeedButton8};
@@ -110,8 +94,6 @@ void TProgForm::createControls() {
   for (const auto& m : modes) {
     const QString name = QString::fromLatin1(m.name);
     QToolButton* b = stickyButton(this, name, m.left, 96, QString::fromUtf8(m.hint));
-    b->setIcon(glyph(name));
-    b->setIconSize(QSize(16, 16));
     ModeButtons->addButton(b);
     this->*m.member = b;
     connect(b, &QToolButton::clicked, this, [this, handler = m.handler] { (this->*handler)(); });

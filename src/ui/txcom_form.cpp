@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "form_builders.h"
 #include "glyphs.h"
 #include "link/frames.h"
 #include "link/serial_port.h"
@@ -40,11 +41,7 @@ class NameLengthValidator final : public QValidator {
 };
 
 QLabel* label(QWidget* parent, const char* name, int left, int top, const QString& caption) {
-  auto* l = new QLabel(caption, parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->move(left, top);
-  l->adjustSize();
-  return l;
+  return makeLabel(parent, QString::fromLatin1(name), left, top, caption);
 }
 
 QCheckBox* checkBox(QWidget* parent, const char* name, QRect place, const QString& caption) {
@@ -148,9 +145,7 @@ TTxComForm::~TTxComForm() = default;
 void TTxComForm::createControls() {
   setObjectName(QStringLiteral("TxComForm"));
   setWindowTitle(QStringLiteral("Загрузка картинки лазера"));
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(classicFont(11));
   move(55, 140);
   resize(548, 71);
 
@@ -161,10 +156,7 @@ void TTxComForm::createControls() {
   EditNameFile->setObjectName(QStringLiteral("EditNameFile"));
   EditNameFile->setGeometry(8, 35, 161, 24);
   {
-    QFont nameFont(QStringLiteral("MS Sans Serif"));
-    nameFont.setPixelSize(13);
-    nameFont.setBold(true);
-    EditNameFile->setFont(nameFont);
+    EditNameFile->setFont(classicFont(13, true));
     QPalette pal = EditNameFile->palette();
     pal.setColor(QPalette::Text, QColor(0x80, 0x00, 0x00));
     EditNameFile->setPalette(pal);
