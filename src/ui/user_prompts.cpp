@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace laserpic::ui {
 namespace {
@@ -27,8 +28,8 @@ class QtPrompts final : public UserPrompts {
 
   bool askYesNo(QWidget* parent, PromptIcon icon, const QString& title, const QString& text) override {
     QMessageBox box(toQt(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setButtonText(QMessageBox::Yes, QStringLiteral("Да"));
-    box.setButtonText(QMessageBox::No, QStringLiteral("Нет"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
     return box.exec() == QMessageBox::Yes;
   }
 
