@@ -9,6 +9,7 @@
 #include "fixtures/metafiles.h"
 #include "model/background_image.h"
 #include "model/raster_reply.h"
+#include "support/temp_files.h"
 
 using namespace laserpic;
 using model::BackgroundResult;
@@ -34,13 +35,7 @@ QImage twoColours() {
 
 class BackgroundImageTest : public ::testing::Test {
  protected:
-  QString write(const QString& name, const QByteArray& bytes) {
-    const QString path = mDir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-  }
+  QString write(const QString& name, const QByteArray& bytes) { return fakes::writeTestFile(mDir, name, bytes); }
   QString script(const QString& name, const QByteArray& body) {
     const QString path = write(name, "#!/bin/sh\n" + body + "\n");
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -10,8 +10,9 @@
 
 #include "fixtures/metafiles.h"
 #include "ui/base_form.h"
-#include "ui/file_prompts.h"
+#include "support/scripted_prompts.h"
 #include "ui/surfaces.h"
+#include "support/temp_files.h"
 
 using namespace laserpic;
 using fakes::ScriptedPrompts;
@@ -30,13 +31,7 @@ QByteArray encoded(const char* format) {
 
 class BackgroundWindowTest : public ::testing::Test {
  protected:
-  QString write(const QString& name, const QByteArray& bytes) {
-    const QString path = mDir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-  }
+  QString write(const QString& name, const QByteArray& bytes) { return fakes::writeTestFile(mDir, name, bytes); }
   void load(const QString& path) {
     mPrompts.fileNames = {path};
     QTest::mouseClick(mForm.SpeedButtonLoadPicture, Qt::LeftButton);

@@ -7,7 +7,8 @@
 #include <QToolButton>
 
 #include "ui/base_form.h"
-#include "ui/file_prompts.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_files.h"
 
 using namespace laserpic;
 using fakes::ScriptedPrompts;
@@ -25,13 +26,7 @@ QByteArray readAll(const QString& path) {
 
 class FileWindowTest : public ::testing::Test {
  protected:
-  QString write(const QString& name, const QByteArray& bytes) {
-    const QString path = mDir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-  }
+  QString write(const QString& name, const QByteArray& bytes) { return fakes::writeTestFile(mDir, name, bytes); }
   // A picture whose point i lies at (i, 255 - i).
   QString diagonal(const QString& name) {
     QByteArray bytes(2048, char(127));

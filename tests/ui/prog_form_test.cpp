@@ -5,7 +5,7 @@
 
 #include "link/fake_port.h"
 #include "link/pty_pair.h"
-#include "link/recording_prompts.h"
+#include "support/scripted_prompts.h"
 #include "ui/prog_form.h"
 #include "ui/txcom_form.h"
 
@@ -24,7 +24,7 @@ class ProgFormTest : public ::testing::Test {
     form.show();
   }
 
-  linktest::RecordingPrompts prompts;
+  fakes::ScriptedPrompts prompts;
   PtyPair pty;
   ScopedEnv com1{"LASERPIC_COM1", kNoPort};
   ScopedEnv com2{"LASERPIC_COM2", pty.slaveName()};
@@ -55,7 +55,7 @@ TEST_F(ProgFormTest, EachButtonSendsItsCommandAndStaysDownInItsGroup) {
   EXPECT_FALSE(form.SpeedButton7->isChecked());
   EXPECT_TRUE(form.SpeedButtonSound->isChecked());
   EXPECT_FALSE(form.SpeedButtonHand->isChecked());
-  EXPECT_TRUE(prompts.messages.isEmpty());
+  EXPECT_TRUE(prompts.messageTexts().isEmpty());
 }
 
 TEST_F(ProgFormTest, PressingTheDownButtonAgainSendsAgain) {
@@ -84,35 +84,35 @@ TEST_F(ProgFormTest, Com1ChoiceUsesItsOwnDevice) {
 TEST_F(ProgFormTest, PortThatCannotOpenWarnsAndTheWindowStays) {
   form.RadioGroupTx->setItemIndex(0);
   QTest::mouseClick(form.SpeedButton2, Qt::LeftButton);
-  EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Не могу открыть порт")});
-  EXPECT_TRUE(prompts.allWarnings);
+  EXPECT_EQ(prompts.messageTexts(), QStringList{QStringLiteral("Не могу открыть порт")});
+  EXPECT_TRUE(prompts.allWarnings());
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(pty.read(1, 50).isEmpty());
 }
 
 TEST(ProgFormFailure, RefusedSettingsWarnAndSendNothing) {
-  linktest::RecordingPrompts prompts;
+  fakes::ScriptedPrompts prompts;
   linktest::ScopedFakePorts ports;
   ports.state->configures = false;
   model::FigureModel model;
   ui::TProgForm form(model);
   form.show();
   QTest::mouseClick(form.SpeedButtonAvto, Qt::LeftButton);
-  EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Не могу сконфигурировать порт")});
+  EXPECT_EQ(prompts.messageTexts(), QStringList{QStringLiteral("Не могу сконфигурировать порт")});
   EXPECT_TRUE(ports.state->written.isEmpty());
   EXPECT_FALSE(ports.state->open);
   EXPECT_TRUE(form.isVisible());
 }
 
 TEST(ProgFormFailure, LostBytesAreReported) {
-  linktest::RecordingPrompts prompts;
+  fakes::ScriptedPrompts prompts;
   linktest::ScopedFakePorts ports;
   ports.state->acceptLimit = 1;
   model::FigureModel model;
   ui::TProgForm form(model);
   form.TxBlok(4, 1);
-  ASSERT_EQ(prompts.messages.size(), 1);
-  EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("1 байт из 3")));
+  ASSERT_EQ(prompts.messageTexts().size(), 1);
+  EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("1 байт из 3")));
   EXPECT_FALSE(ports.state->open);
 }
 

@@ -12,7 +12,7 @@
 #include "link/fake_port.h"
 #include "link/frames.h"
 #include "link/pty_pair.h"
-#include "link/recording_prompts.h"
+#include "support/scripted_prompts.h"
 #include "ui/txcom_form.h"
 
 using namespace laserpic;
@@ -44,7 +44,7 @@ class TxComFormTest : public ::testing::Test {
     form.show();
   }
 
-  linktest::RecordingPrompts prompts;
+  fakes::ScriptedPrompts prompts;
   PtyPair pty;
   ScopedEnv com1{"LASERPIC_COM1", kNoPort};
   ScopedEnv com2{"LASERPIC_COM2", pty.slaveName()};
@@ -136,7 +136,7 @@ TEST_F(TxComFormTest, UploadSendsThe533BytesWithItsLineSettingsAndWritesTheLog) 
     EXPECT_TRUE(s.baud1200 && s.eightBits && !s.parity && !s.twoStopBits) << c.label;
     EXPECT_FALSE(s.hardwareFlow || s.softwareFlow) << c.label;
 
-    EXPECT_TRUE(prompts.messages.isEmpty()) << c.label;
+    EXPECT_TRUE(prompts.messageTexts().isEmpty()) << c.label;
     EXPECT_TRUE(closeOptionHidden) << c.label;
     EXPECT_TRUE(form.Animate->isHidden()) << c.label;
     EXPECT_FALSE(form.CheckBoxClose->isHidden()) << c.label;
@@ -152,8 +152,8 @@ TEST_F(TxComFormTest, UploadSendsThe533BytesWithItsLineSettingsAndWritesTheLog) 
 TEST_F(TxComFormTest, PortThatCannotOpenWarnsAndChangesNothingElse) {
   form.RadioGroupTx->setItemIndex(0);  // Com1 names no device here
   QTest::mouseClick(form.SpeedButtonBegTx, Qt::LeftButton);
-  EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Не могу открыть порт")});
-  EXPECT_TRUE(prompts.allWarnings);
+  EXPECT_EQ(prompts.messageTexts(), QStringList{QStringLiteral("Не могу открыть порт")});
+  EXPECT_TRUE(prompts.allWarnings());
   EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral(" Waiting... "));
   EXPECT_TRUE(form.Animate->isHidden());
   EXPECT_FALSE(form.CheckBoxClose->isHidden());
@@ -164,7 +164,7 @@ TEST_F(TxComFormTest, PortThatCannotOpenWarnsAndChangesNothingElse) {
   form.RadioGroupTx->setItemIndex(1);
   QTest::mouseClick(form.SpeedButtonBegTx, Qt::LeftButton);
   EXPECT_EQ(pty.read(link::kUploadSize).size(), link::kUploadSize);
-  EXPECT_EQ(prompts.messages.size(), 1);
+  EXPECT_EQ(prompts.messageTexts().size(), 1);
 }
 
 TEST_F(TxComFormTest, NothingChosenInThePortGroupMeansCom2) {
@@ -225,7 +225,7 @@ class TxComFormFailureTest : public ::testing::Test {
     form.show();
   }
 
-  linktest::RecordingPrompts prompts;
+  fakes::ScriptedPrompts prompts;
   linktest::ScopedFakePorts ports;
   model::FigureModel model;
   ui::TTxComForm form{model};
@@ -235,8 +235,8 @@ TEST_F(TxComFormFailureTest, RefusedSettingsWarnSendNothingAndKeepTheWindowOpen)
   ports.state->configures = false;
   const model::PointArray before = model.PicX;
   QTest::mouseClick(form.SpeedButtonBegTx, Qt::LeftButton);
-  EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Не могу сконфигурировать порт")});
-  EXPECT_TRUE(prompts.allWarnings);
+  EXPECT_EQ(prompts.messageTexts(), QStringList{QStringLiteral("Не могу сконфигурировать порт")});
+  EXPECT_TRUE(prompts.allWarnings());
   EXPECT_TRUE(ports.state->written.isEmpty());
   EXPECT_FALSE(ports.state->open);
   EXPECT_TRUE(form.isVisible());
@@ -248,9 +248,9 @@ TEST_F(TxComFormFailureTest, ShortWriteStopsWarnsWithTheCountAndTheLogTellsTheTr
   ports.state->acceptLimit = 17 + 100;  // the line dies in the first half
   QTest::mouseClick(form.SpeedButtonBegTx, Qt::LeftButton);
   EXPECT_EQ(ports.state->written.size(), 117);  // nothing tried after the failed frame
-  ASSERT_EQ(prompts.messages.size(), 1);
-  EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("117")));
-  EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("533")));
+  ASSERT_EQ(prompts.messageTexts().size(), 1);
+  EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("117")));
+  EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("533")));
   EXPECT_FALSE(ports.state->open);
   EXPECT_TRUE(form.isVisible());  // not closed, although the close option is on
   EXPECT_TRUE(form.Animate->isHidden());

@@ -1,9 +1,10 @@
 #pragma once
 
-// Answers the editor's dialogs from queues and records what was asked.
+// Answers the windows' dialogs from queues and records what was shown.
 #include <QStringList>
 
 #include <deque>
+#include <vector>
 
 #include "ui/user_prompts.h"
 
@@ -14,6 +15,7 @@ class ScriptedPrompts : public ui::UserPrompts {
   struct Shown {
     ui::PromptIcon icon;
     QString text;
+    QString title;
   };
   struct Dialog {
     QString initialPath;
@@ -30,11 +32,27 @@ class ScriptedPrompts : public ui::UserPrompts {
   ScriptedPrompts() { ui::setPrompts(this); }
   ~ScriptedPrompts() override { ui::setPrompts(nullptr); }
 
-  void message(QWidget*, ui::PromptIcon icon, const QString&, const QString& text) override {
-    messages.push_back({icon, text});
+  ScriptedPrompts(const ScriptedPrompts&) = delete;
+  ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
+
+  // The texts of the messages shown, in order.
+  QStringList messageTexts() const {
+    QStringList texts;
+    for (const Shown& m : messages) texts << m.text;
+    return texts;
   }
-  bool askYesNo(QWidget*, ui::PromptIcon icon, const QString&, const QString& text) override {
-    questions.push_back({icon, text});
+  // True when every message was a warning titled "Warning".
+  bool allWarnings() const {
+    for (const Shown& m : messages)
+      if (m.icon != ui::PromptIcon::Warning || m.title != QStringLiteral("Warning")) return false;
+    return true;
+  }
+
+  void message(QWidget*, ui::PromptIcon icon, const QString& title, const QString& text) override {
+    messages.push_back({icon, text, title});
+  }
+  bool askYesNo(QWidget*, ui::PromptIcon icon, const QString& title, const QString& text) override {
+    questions.push_back({icon, text, title});
     return pop(answers, false);
   }
   QString openFileName(QWidget*, const QString&, const QString& initialPath, const QString& filter) override {
