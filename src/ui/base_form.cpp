@@ -86,7 +86,10 @@ void TBaseForm::FormCreate() {
 
 void TBaseForm::FormShow() { FullReturn(0); }
 void TBaseForm::FormActivate() { FullReturn(0); }
-void TBaseForm::FormPaint() { FullReturn(0); }
+// The surfaces keep the last drawn scene and repaint it by themselves, so a
+// window paint only has to keep the caption current. Drawing the scene here
+// would schedule the surfaces again from inside the paint and never settle.
+void TBaseForm::FormPaint() { setWindowTitle(model::composeTitle(mModel)); }
 void TBaseForm::FormResize() { FullReturn(1); }
 
 void TBaseForm::showEvent(QShowEvent* event) {
@@ -96,9 +99,7 @@ void TBaseForm::showEvent(QShowEvent* event) {
 
 void TBaseForm::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  // The surfaces repaint themselves from their images; drawing the scene again
-  // here keeps the caption current without scheduling another paint.
-  setWindowTitle(model::composeTitle(mModel));
+  FormPaint();
 }
 
 void TBaseForm::resizeEvent(QResizeEvent* event) {
