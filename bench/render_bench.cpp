@@ -6,11 +6,8 @@
 #include <QToolButton>
 
 #include "model/figure_model.h"
-#include "ui/about_form.h"
 #include "ui/app_setup.h"
-#include "ui/base_form.h"
-#include "ui/prog_form.h"
-#include "ui/txcom_form.h"
+#include "ui/program_windows.h"
 
 using namespace laserpic;
 
@@ -48,12 +45,8 @@ void showAndPaint(QWidget& w) {
 void BM_StartUpEditor(benchmark::State& state) {
   for (auto _ : state) {
     model::FigureModel m;
-    ui::TBaseForm base(m);
-    ui::TAboutForm about(m, &base);
-    ui::TTxComForm txCom(m, &base);
-    ui::TProgForm prog(m, &base);
-    base.setSecondaryWindows(&about, &txCom, &prog);
-    showAndPaint(base);
+    ui::ProgramWindows windows(m);
+    showAndPaint(windows.BaseForm);
   }
 }
 BENCHMARK(BM_StartUpEditor)->Unit(benchmark::kMillisecond);

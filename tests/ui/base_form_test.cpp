@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ui/base_form.h"
+#include "ui/program_windows.h"
 #include "ui/surfaces.h"
 
 using namespace laserpic;
@@ -146,4 +149,28 @@ TEST_F(BaseFormTest, EveryToolButtonHasItsHint) {
   EXPECT_EQ(form.PaintBoxDraw->geometry(), QRect(8, 24, 512, 512));
   EXPECT_EQ(form.PaintBoxView->geometry(), QRect(544, 32, 256, 256));
   EXPECT_EQ(form.GroupBoxMade->geometry(), QRect(544, 299, 257, 238));
+}
+
+TEST(ProgramWindows, ToolButtonsOpenTheOtherWindowsModally) {
+  model::FigureModel m;
+  ui::ProgramWindows windows(m);
+  windows.BaseForm.show();
+  const struct {
+    QToolButton* button;
+    QDialog* window;
+  } cases[] = {
+      {windows.BaseForm.SpeedButtonAbout, &windows.AboutForm},
+      {windows.BaseForm.SpeedButtonLink, &windows.TxComForm},
+      {windows.BaseForm.SpeedButtonUstProgram, &windows.ProgForm},
+  };
+  for (const auto& c : cases) {
+    QWidget* seen = nullptr;
+    QTimer::singleShot(0, [&] {
+      seen = QApplication::activeModalWidget();
+      c.window->reject();
+    });
+    c.button->click();
+    EXPECT_EQ(seen, c.window) << c.window->objectName().toStdString();
+    EXPECT_TRUE(c.window->isHidden());
+  }
 }
