@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev
   libwmf-dev libemf2svg-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-liberation
+  xvfb xauth fonts-liberation qt6-translations-l10n
   clang-14 libclang-rt-14-dev
 )
 

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "glyphs.h"
 
@@ -15,6 +18,12 @@ void setUpApplication() {
   QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                              {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
                               QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
+  // The interface is Russian whatever the desktop's language, so Qt's own
+  // dialogs and buttons (file dialogs, Yes, No, OK) speak Russian too.
+  static QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
 }
 
 }  // namespace laserpic::ui
