@@ -106,6 +106,8 @@ TAboutForm::TAboutForm(model::FigureModel& /*model*/, QWidget* parent)
   Image1 = new PictureBox(this);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(208, 8, 81, 73);
+  registerAboutResources();
+  Image1->setPictureSource(QStringLiteral(":/about/about_picture.svg"));
   // The version line may run into the picture's corner with a wider font
   // than the design's; the text stays on top.
   Image1->lower();
@@ -159,12 +161,6 @@ void TAboutForm::BitBtn1Click() { accept(); }
 
 void TAboutForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  // The picture is drawn from its vector file only when the window is first
-  // shown, which keeps it off the program's start.
-  if (Image1->picture().isNull()) {
-    registerAboutResources();
-    Image1->setPicture(QImage(QStringLiteral(":/about/about_picture.svg")));
-  }
   if (QScreen* s = screen()) {
     QRect frame = frameGeometry();
     frame.moveCenter(s->availableGeometry().center());

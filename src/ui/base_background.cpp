@@ -25,7 +25,7 @@ constexpr int kTopOffset = 30;
 
 void TBaseForm::connectBackground() {
   initImageResources();
-  ImageDraw->setPicture(QImage(QStringLiteral(":/images/sample_picture.jpg")));
+  ImageDraw->setPictureSource(QStringLiteral(":/images/sample_picture.jpg"));
   connect(SpeedButtonLoadPicture, &QToolButton::clicked, this, [this] { SpeedButtonLoadPictureClick(); });
   connect(SpeedButtonPicVisible, &QToolButton::clicked, this, [this] { SpeedButtonPicVisibleClick(); });
   connect(ScrollBarRazmX, &QScrollBar::valueChanged, this, [this] { ScrollBarRazmXChange(); });

@@ -38,15 +38,31 @@ void PaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::setPicture(const QImage& image) {
+  mPendingSource.clear();
   mPicture = image;
   update();
 }
 
+void PictureBox::setPictureSource(const QString& path) {
+  mPicture = QImage();
+  mPendingSource = path;
+  update();
+}
+
+const QImage& PictureBox::picture() const {
+  if (!mPendingSource.isEmpty()) {
+    mPicture = QImage(mPendingSource);
+    mPendingSource.clear();
+  }
+  return mPicture;
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
-  if (mPicture.isNull()) return;
+  const QImage& shown = picture();
+  if (shown.isNull()) return;
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(rect(), mPicture);
+  painter.drawImage(rect(), shown);
 }
 
 ShapeBox::ShapeBox(QWidget* parent) : QWidget(parent) {}

@@ -40,13 +40,17 @@ class PictureBox : public QWidget {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
   void setPicture(const QImage& image);
-  const QImage& picture() const { return mPicture; }
+  // A picture decoded from the file only when it is first needed, so that a
+  // picture nobody looks at costs nothing at start.
+  void setPictureSource(const QString& path);
+  const QImage& picture() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QImage mPicture;
+  mutable QImage mPicture;
+  mutable QString mPendingSource;
 };
 
 // A filled rectangle with a one-pixel white outline.
